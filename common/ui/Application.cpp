@@ -1,0 +1,18 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace kav::ui {
+void prepareApplication(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+}
+}  // namespace kav::ui
