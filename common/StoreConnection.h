@@ -35,6 +35,7 @@ public:
 
     bool isNull() const { return !valid_; }
     int rowCount() const { return static_cast<int>(rows_.size()); }
+    const QStringList& columns() const { return columns_; }
 
     // False, destination untouched: no result, unknown column (exact,
     // case-sensitive name) or no rows.
