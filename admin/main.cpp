@@ -1,5 +1,4 @@
-#include "AdminLoginWindow.h"
-#include "AdminStartup.h"
+#include "Console.h"
 #include "common/ProgramContext.h"
 #include "common/ui/Application.h"
 
@@ -11,12 +10,9 @@ int main(int argc, char* argv[])
     kav::ui::prepareApplication(app);
     kav::Platform platform;
     kav::ProgramContext context(platform);
-
-    kav::AdminLoginWindow login(context);
-    kav::AdminStartup startup;
-    if (!startup.run(context))
+    kav::Console console(context);
+    if (!console.start())
         return 0;
-    login.show();
     app.exec();
     return 0;  // the shop's programs always end with 0
 }

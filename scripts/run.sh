@@ -23,7 +23,23 @@ CREATE USER IF NOT EXISTS 'kavello'@'127.0.0.1' IDENTIFIED BY '$shoppw';
 GRANT ALL PRIVILEGES ON kavello.* TO 'kavello'@'127.0.0.1';
 SQL
 build/bin/kavello-settings --dir build/bin set ip=127.0.0.1 port="$port" username=kavello pass="$shoppw" mysqlname=kavello
+build/bin/kavello-settings --dir build/bin init-schema
 echo "Local database: 127.0.0.1:$port, database kavello (stop it with: bash scripts/db.sh stop $local_dir/mariadb)"
+
+# A demo administrator on a fresh database; its passwords are shown once.
+admins=$(mariadb --no-defaults --protocol=tcp -h127.0.0.1 -P"$port" -ukavello -p"$shoppw" -N kavello \
+  -e "SELECT COUNT(*) FROM \`user\` WHERE \`uid\`='1'")
+if [ "$admins" = "0" ]; then
+  adminpw="pw$(head -c 9 /dev/urandom | base64 | tr -dc 'A-Za-z0-9')"
+  securitypw="sc$(head -c 9 /dev/urandom | base64 | tr -dc 'A-Za-z0-9')"
+  printf '%s\n%s\n%s\n' "$adminpw" "$adminpw" "$securitypw" | build/bin/kavello-settings --dir build/bin add-admin shopadmin
+  echo "================================================================"
+  echo " Demo administrator (shown only this once):"
+  echo "   name:              shopadmin"
+  echo "   password:          $adminpw"
+  echo "   security password: $securitypw"
+  echo "================================================================"
+fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No desktop session (DISPLAY is not set): start build/bin/kavello-admin and build/bin/kavello-client from one."

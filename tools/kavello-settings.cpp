@@ -1,11 +1,21 @@
 // kavello-settings: reads and writes connfig.mdb for operators and scripts.
+#include "common/Accounts.h"
+#include "common/SchemaSetup.h"
+#include "common/StoreConnection.h"
+#include "common/Text.h"
+#include "common/platform/Platform.h"
 #include "common/settings/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
+#include <QDateTime>
+#include <QTextStream>
+
 #include <cstdio>
+#include <iostream>
+#include <string>
 
 namespace {
 
@@ -17,6 +27,12 @@ const char* const kUsage =
     "  set KEY=VALUE...     change settings of an existing DIR/connfig.mdb\n"
     "  create [KEY=VALUE...] write a fresh DIR/connfig.mdb (unset keys: ip=127.0.0.1,\n"
     "                       username=root, pass empty, mysqlname=kavello, port=3306)\n"
+    "  init-schema          create the shop's missing tables on the configured\n"
+    "                       database (never drops anything) and the default\n"
+    "                       contact row when the contact table is empty\n"
+    "  add-admin NAME       add an administrator; reads the password, its\n"
+    "                       confirmation and the security password from standard\n"
+    "                       input, one per line\n"
     "\n"
     "Keys: ip, username, pass, mysqlname, port.\n";
 
@@ -61,6 +77,53 @@ bool apply(const QStringList& assignments, kav::ConnectionSettings& s, QString& 
         }
     }
     return true;
+}
+
+int initSchema(kav::StoreConnection& connection, const QStringList& args)
+{
+    if (!args.isEmpty())
+        return failWith(QStringLiteral("init-schema takes no arguments"));
+    const auto report = kav::schema::createMissingTables(connection);
+    if (!report.ok())
+        return failWith(QStringLiteral("creating table %1 failed: %2").arg(report.failed, connection.lastError()));
+    print(stdout, report.created.isEmpty() ? QStringLiteral("all tables already exist\n")
+                                           : QStringLiteral("created: %1\n").arg(report.created.join(QStringLiteral(", "))));
+    return 0;
+}
+
+int addAdministrator(kav::StoreConnection& connection, const QStringList& args)
+{
+    if (args.size() != 1)
+        return failWith(QStringLiteral("add-admin takes the administrator's name"));
+    const QString name = args.first();
+    QStringList secrets;
+    std::string line;
+    for (int i = 0; i < 3 && std::getline(std::cin, line); ++i) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        secrets << QString::fromLocal8Bit(line.c_str());
+    }
+    if (secrets.size() != 3)
+        return failWith(QStringLiteral("standard input must hold the password, its confirmation and the security "
+                                       "password, one per line"));
+    for (const QString& t : QStringList{name} + secrets)
+        if (!kav::text::isGbkRepresentable(t))
+            return failWith(QStringLiteral("the name and passwords must be text GBK can hold (no emoji)"));
+    const QString refusal = kav::accounts::checkNewCredentials(name, secrets[0], secrets[1], secrets[2]);
+    if (!refusal.isEmpty())
+        return failWith(refusal);
+    kav::Platform platform;
+    switch (kav::accounts::createAccount(connection, name, secrets[0], secrets[2], kav::schema::MemberLevel::Administrator,
+                                         platform.machineAddress(), kav::text::dateText(QDateTime::currentDateTime()))) {
+    case kav::accounts::CreateOutcome::NameTaken:
+        return failWith(kav::accounts::kNameTaken);
+    case kav::accounts::CreateOutcome::Failed:
+        return failWith(QStringLiteral("the account could not be added: %1").arg(connection.lastError()));
+    case kav::accounts::CreateOutcome::Created:
+        break;
+    }
+    print(stdout, QStringLiteral("administrator %1 added\n").arg(name));
+    return 0;
 }
 
 }  // namespace
@@ -109,6 +172,18 @@ int main(int argc, char* argv[])
         if (!apply(args, s, error) || !kav::settings::create(path, s, &error))
             return failWith(error);
         return 0;
+    }
+    if (command == QLatin1String("init-schema") || command == QLatin1String("add-admin")) {
+        const auto s = kav::settings::read(path, &error);
+        if (!s)
+            return failWith(error);
+        kav::StoreConnection connection;
+        if (!connection.connect(*s))
+            return failWith(QStringLiteral("cannot connect to the database: %1").arg(connection.lastError()));
+        connection.setNamesGbk();
+        if (command == QLatin1String("init-schema"))
+            return initSchema(connection, args);
+        return addAdministrator(connection, args);
     }
     return failWith(QStringLiteral("unknown command '%1'\n%2").arg(command, QString::fromLatin1(kUsage)));
 }

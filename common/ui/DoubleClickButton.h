@@ -1,0 +1,18 @@
+#pragma once
+#include <QPushButton>
+
+namespace kav::ui {
+// A button that also reports double-clicks. A double-click first delivers
+// the click of its first press, then doubleClicked; the second press does not
+// click again.
+class DoubleClickButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+}  // namespace kav::ui
