@@ -3,8 +3,8 @@
 
 namespace kav::ui {
 // A button that also reports double-clicks. A double-click first delivers
-// the click of its first press, then doubleClicked; the second press does not
-// click again.
+// the click of its first press and release, then doubleClicked; the second
+// press and release do not click again.
 class DoubleClickButton : public QPushButton {
     Q_OBJECT
 public:
