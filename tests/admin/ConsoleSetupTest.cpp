@@ -79,6 +79,7 @@ TEST_F(ConsoleSetupTest, OpeningPromptsWriteThePrimerAndShowItASecondLater)
         EXPECT_TRUE(text->contains(QString::fromUtf8(heading))) << heading;
     EXPECT_TRUE(window.primerTimer().isActive());
     EXPECT_EQ(window.primerTimer().interval(), 1000);
+    saveScreenshot(&window, QStringLiteral("admin-config"));
     window.showPrimer();
     EXPECT_FALSE(window.primerTimer().isActive());
     EXPECT_EQ(platform.openedFiles, QStringList{primer});
@@ -235,6 +236,7 @@ TEST_F(ImportTest, AnEmptyDatabaseGetsAllEightTablesAndTheContactRow)
     EXPECT_TRUE(window.timer().isActive());
     EXPECT_EQ(window.timer().interval(), 1000);
     EXPECT_TRUE(context.connection().isOpen());
+    saveScreenshot(&window, QStringLiteral("admin-import"));
 }
 
 TEST_F(ImportTest, EmptyTablesAllOrSomeAreRemovedAndCreatedAgain)
@@ -342,6 +344,7 @@ TEST_F(ConsoleSetupTest, SetupChecksInOrderAndRefusesTakenNames)
         EXPECT_EQ(boxes.boxes(), (QList<Box>{{QString::fromUtf8(c.message), kDefault, 0}})) << c.name;
     }
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM `user`")), QStringLiteral("1"));
+    saveScreenshot(&setup, QStringLiteral("admin-setup"));
 }
 
 TEST_F(ConsoleSetupTest, GivingUpTheSetupAsksAndYesShowsTheLoginWindowAgain)
