@@ -113,7 +113,7 @@ bool AdminMainWindow::open()
     const auto name = context.marker().readName();
     if (!name) {
         timer_.stop();
-        MessageBox::show(QStringLiteral("登录信息已失效,请重新登录！"), MessageBox::kSystemTitle, MessageBox::Stop);
+        MessageBox::show(LoginMarker::kLoginExpired, MessageBox::kSystemTitle, MessageBox::Stop);
         return false;
     }
     StoreConnection& connection = context.connection();

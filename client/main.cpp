@@ -1,5 +1,4 @@
-#include "ClientStartup.h"
-#include "LoginWindow.h"
+#include "Client.h"
 #include "common/ProgramContext.h"
 #include "common/ui/Application.h"
 
@@ -12,12 +11,9 @@ int main(int argc, char* argv[])
     kav::ui::prepareApplication(app);
     kav::Platform platform;
     kav::ProgramContext context(platform);
-
-    kav::LoginWindow login(context);
-    kav::ClientStartup startup;
-    if (!startup.run(context))
+    kav::Client client(context);
+    if (!client.start())
         return 0;
-    login.show();
     // Start-up benchmark: leave as soon as the window has been shown.
     if (qEnvironmentVariableIsSet("KAVELLO_EXIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });

@@ -12,6 +12,9 @@ public:
     explicit LoginMarker(QString programDirectory);
 
     static inline const QString kFileName = QStringLiteral("Orvane.txt");
+    // What a window says when the marker names nobody: it must not show or
+    // change any account's data then.
+    static inline const QString kLoginExpired = QStringLiteral("登录信息已失效,请重新登录！");
     QString path() const { return path_; }
 
     enum class WriteOutcome {

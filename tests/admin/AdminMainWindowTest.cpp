@@ -98,8 +98,9 @@ TEST_F(AdminMainWindowTest, WithoutAReadableMarkerNoAccountIsShownAndTheLoginWin
     for (const QByteArray& content : {QByteArray(), QByteArray("nodash"), QByteArray("-digest")}) {
         boxes.clear();
         context.marker().remove();
-        if (!content.isNull())
+        if (!content.isNull()) {
             ASSERT_TRUE(Platform::writeFile(context.marker().path(), content));
+        }
         console.loginWindow().hide();
         console.openMainWindow();
         EXPECT_EQ(console.mainWindow(), nullptr);
