@@ -2,19 +2,16 @@
 
 #include "Deployment.h"
 
-#include <QUrlQuery>
 
 namespace kav {
 QUrl chatLink(const QString& contactNumber)
 {
     QUrl url(deployment::chatHost());
     url.setPath(QStringLiteral("/msgrd"));
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("v"), QStringLiteral("3"));
-    query.addQueryItem(QStringLiteral("uin"), contactNumber);
-    query.addQueryItem(QStringLiteral("site"), QStringLiteral("qq"));
-    query.addQueryItem(QStringLiteral("menu"), QStringLiteral("yes"));
-    url.setQuery(query);
+    // The query exactly as the messenger expects it, also for an empty number.
+    url.setQuery(QStringLiteral("v=3&uin=") + QString::fromLatin1(QUrl::toPercentEncoding(contactNumber))
+                     + QStringLiteral("&site=qq&menu=yes"),
+                 QUrl::StrictMode);
     return url;
 }
 }  // namespace kav

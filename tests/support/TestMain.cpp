@@ -9,6 +9,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("KAVELLO_CHAT_HOST"))
+        qputenv("KAVELLO_CHAT_HOST", "https://chat.test");
     QApplication app(argc, argv);
     kav::ui::prepareApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
