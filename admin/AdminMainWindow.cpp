@@ -6,8 +6,10 @@
 #include "Deployment.h"
 #include "common/ProgramContext.h"
 #include "common/Text.h"
+#include "common/skins/SkinLoader.h"
 #include "common/ui/DoubleClickButton.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/VersionCheck.h"
 #include "common/ui/Widgets.h"
 
 #include <QCloseEvent>
@@ -95,8 +97,7 @@ AdminMainWindow::AdminMainWindow(Console& console, QWidget* parent) : QWidget(pa
     connect(contact, &QPushButton::clicked, this,
             [this] { console_.context().platform().openUrl(chatLink(kAuthorContact)); });
     connect(upgrade, &QPushButton::clicked, this, [this] {
-        if (console_.checkVersionOnDemand)
-            console_.checkVersionOnDemand();
+        versioncheck::onDemand(console_.context(), this, versioncheck::kConsoleUpgradeTitle);
     });
     connect(skin, &QPushButton::clicked, this, &AdminMainWindow::randomSkinOn);
     connect(skin, &ui::DoubleClickButton::doubleClicked, this, &AdminMainWindow::randomSkinOff);
@@ -137,7 +138,7 @@ void AdminMainWindow::tick() { clock_->setText(text::dateText(console_.context()
 
 void AdminMainWindow::randomSkinOn()
 {
-    const QString flag = console_.context().programFile(kSkinFlagFile);
+    const QString flag = console_.context().programFile(skins::kRandomSkinFlag);
     if (!Platform::writeFile(flag, "1"))
         return;
     Platform::setAttributes(flag, AttrHidden | AttrSystem);
@@ -147,7 +148,7 @@ void AdminMainWindow::randomSkinOn()
 
 void AdminMainWindow::randomSkinOff()
 {
-    if (Platform::deleteFile(console_.context().programFile(kSkinFlagFile)))
+    if (Platform::deleteFile(console_.context().programFile(skins::kRandomSkinFlag)))
         MessageBox::show(QStringLiteral("关闭成功!单击开启随机皮肤!下次登录开始生效！"), MessageBox::kSystemTitle,
                          MessageBox::Information);
 }

@@ -21,7 +21,6 @@ public:
 
     void randomSkinOn();   // "随机皮肤" click
     void randomSkinOff();  // "随机皮肤" double-click
-    static inline const QString kSkinFlagFile = QStringLiteral("file.txt");
 
     QTimer& timer() { return timer_; }
 

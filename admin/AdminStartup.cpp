@@ -2,14 +2,15 @@
 
 #include "common/ProgramContext.h"
 #include "common/settings/SettingsFile.h"
+#include "common/skins/SkinLoader.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/VersionCheck.h"
 
 namespace kav {
 
-bool AdminStartup::run(ProgramContext& context) const
+bool AdminStartup::run(ProgramContext& context, QWidget* loginWindow) const
 {
-    if (attachSkin)
-        attachSkin();
+    skins::attachSkin(skins::chooseConsoleSkin(context.platform()));
 
     const QString settingsPath = context.programFile(settings::kFileName);
     const auto read = settings::read(settingsPath);
@@ -31,9 +32,7 @@ bool AdminStartup::run(ProgramContext& context) const
     if (context.ending())
         return false;
 
-    if (checkVersion && !checkVersion())
-        return false;
-    return !context.ending();
+    return versioncheck::atStartup(context, loginWindow, versioncheck::kConsoleUpgradeTitle);
 }
 
 }  // namespace kav

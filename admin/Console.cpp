@@ -22,10 +22,8 @@ DatabaseConfigWindow* Console::configurationWindow() { return config_; }
 bool Console::start()
 {
     AdminStartup startup;
-    startup.attachSkin = attachSkin;
-    startup.checkVersion = checkVersion;
     startup.openConfiguration = [this] { openConfiguration(true); };
-    if (!startup.run(context_))
+    if (!startup.run(context_, login_.get()))
         return false;
     login_->show();
     return true;

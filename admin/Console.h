@@ -35,11 +35,6 @@ public:
     void openMainWindow();
     void showLogin();
 
-    // Filled in by the skin and version-check layer.
-    std::function<void()> attachSkin;
-    std::function<bool()> checkVersion;        // start-up; false ends it
-    std::function<void()> checkVersionOnDemand;  // "程序升级"
-
 private:
     ProgramContext& context_;
     std::unique_ptr<AdminLoginWindow> login_;

@@ -29,10 +29,7 @@ RecoveryWindow* Client::recoveryWindow() { return recovery_; }
 
 bool Client::start()
 {
-    ClientStartup startup;
-    startup.attachSkin = attachSkin;
-    startup.checkVersion = checkVersion;
-    if (!startup.run(context_))
+    if (!ClientStartup::run(context_, login_.get()))
         return false;
     login_->show();
     return true;

@@ -35,10 +35,6 @@ public:
     void switchAccount();
     void showLogin();
 
-    // Filled in by the skin and version-check layer.
-    std::function<void()> attachSkin;
-    std::function<bool()> checkVersion;
-
 private:
     ProgramContext& context_;
     std::unique_ptr<LoginWindow> login_;

@@ -2,14 +2,15 @@
 
 #include "common/ProgramContext.h"
 #include "common/settings/SettingsFile.h"
+#include "common/skins/SkinLoader.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/VersionCheck.h"
 
 namespace kav {
 
-bool ClientStartup::run(ProgramContext& context) const
+bool ClientStartup::run(ProgramContext& context, QWidget* loginWindow)
 {
-    if (attachSkin)
-        attachSkin();
+    skins::attachSkin(skins::kDefaultSkin);
 
     const QString settingsPath = context.programFile(settings::kFileName);
     const auto read = settings::read(settingsPath);
@@ -32,9 +33,7 @@ bool ClientStartup::run(ProgramContext& context) const
     }
     probe.close();
 
-    if (checkVersion && !checkVersion())
-        return false;
-    return !context.ending();
+    return versioncheck::atStartup(context, loginWindow, versioncheck::kClientUpgradeTitle);
 }
 
 }  // namespace kav

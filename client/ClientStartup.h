@@ -1,15 +1,13 @@
 #pragma once
-#include <functional>
+
+class QWidget;
 
 namespace kav {
 class ProgramContext;
 
-// What the client does before its login window shows: settings file,
+// What the client does before its login window shows: skin, settings file,
 // connection probe, version check. False when the program must end.
 struct ClientStartup {
-    std::function<void()> attachSkin;         // skins
-    std::function<bool()> checkVersion;       // false ends the start-up
-
-    bool run(ProgramContext& context) const;
+    static bool run(ProgramContext& context, QWidget* loginWindow);
 };
 }  // namespace kav

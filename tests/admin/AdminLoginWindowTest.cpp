@@ -22,7 +22,7 @@ protected:
     {
         AdminStartup startup;
         startup.openConfiguration = [this] { ++configurationOpened; };
-        const bool ok = startup.run(context);
+        const bool ok = startup.run(context, &window);
         if (ok)
             window.show();
         return ok;

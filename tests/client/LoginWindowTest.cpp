@@ -22,7 +22,7 @@ protected:
     // Runs the start-up as the program does; the window shows when it passes.
     bool start()
     {
-        const bool ok = ClientStartup{}.run(context);
+        const bool ok = ClientStartup::run(context, &window);
         if (ok)
             window.show();
         return ok;
