@@ -25,8 +25,10 @@ const char* const kUsage =
     "Commands (DIR defaults to the current directory):\n"
     "  show                 print the five settings of DIR/connfig.mdb\n"
     "  set KEY=VALUE...     change settings of an existing DIR/connfig.mdb\n"
-    "  create [KEY=VALUE...] write a fresh DIR/connfig.mdb (unset keys: ip=127.0.0.1,\n"
-    "                       username=root, pass empty, mysqlname=kavello, port=3306)\n"
+    "  create [--keep] [KEY=VALUE...]\n"
+    "                       write a fresh DIR/connfig.mdb (unset keys: ip=127.0.0.1,\n"
+    "                       username=root, pass empty, mysqlname=kavello, port=3306);\n"
+    "                       --keep leaves a readable existing file as it is\n"
     "  init-schema          create the shop's missing tables on the configured\n"
     "                       database (never drops anything) and the default\n"
     "                       contact row when the contact table is empty\n"
@@ -167,6 +169,11 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (command == QLatin1String("create")) {
+        if (!args.isEmpty() && args.first() == QLatin1String("--keep")) {
+            args.removeFirst();
+            if (kav::settings::read(path))
+                return 0;
+        }
         kav::ConnectionSettings s{QStringLiteral("127.0.0.1"), QStringLiteral("root"), QString(),
                                   QStringLiteral("kavello"), 3306};
         if (!apply(args, s, error) || !kav::settings::create(path, s, &error))
