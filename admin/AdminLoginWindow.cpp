@@ -4,6 +4,7 @@
 #include "common/Credentials.h"
 #include "common/ProgramContext.h"
 #include "common/Text.h"
+#include "common/ui/Forms.h"
 #include "common/ui/InputCheck.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/Widgets.h"
@@ -97,22 +98,14 @@ void AdminLoginWindow::contactAuthor() { context_.platform().openUrl(chatLink(kA
 
 void AdminLoginWindow::closeEvent(QCloseEvent* event)
 {
-    if (context_.ending()) {
-        event->accept();
-        return;
-    }
-    if (!MessageBox::ask(QStringLiteral("是否退出程序？"))) {
-        event->ignore();
-        return;
-    }
-    // Only the administrator who logged in during this run gets the address.
-    if (!loggedInName_.isEmpty())
-        context_.connection().execute(Statement("update `user` set `nowip`=? where `username`=?",
-                                                {context_.platform().machineAddress(), loggedInName_}));
-    MessageBox::show(QStringLiteral("欢迎您再次使用！"), MessageBox::kKindTitle);
-    context_.connection().close();
-    event->accept();
-    context_.endProgram();
+    ui::askToExit(context_, event, [this] {
+        // Only the administrator who logged in during this run gets the address.
+        if (!loggedInName_.isEmpty())
+            context_.connection().execute(Statement("update `user` set `nowip`=? where `username`=?",
+                                                    {context_.platform().machineAddress(), loggedInName_}));
+        MessageBox::show(QStringLiteral("欢迎您再次使用！"), MessageBox::kKindTitle);
+        context_.connection().close();
+    });
 }
 
 }  // namespace kav

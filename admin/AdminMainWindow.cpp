@@ -8,6 +8,7 @@
 #include "common/Text.h"
 #include "common/skins/SkinLoader.h"
 #include "common/ui/DoubleClickButton.h"
+#include "common/ui/Forms.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/VersionCheck.h"
 #include "common/ui/Widgets.h"
@@ -18,17 +19,6 @@
 
 namespace kav {
 
-namespace {
-QLabel* valueLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, QLabel* caption)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
-    l->setAccessibleName(caption->text());
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return l;
-}
-}  // namespace
 
 AdminMainWindow::AdminMainWindow(Console& console, QWidget* parent) : QWidget(parent), console_(console)
 {
@@ -48,14 +38,14 @@ AdminMainWindow::AdminMainWindow(Console& console, QWidget* parent) : QWidget(pa
     connect(role, &QLabel::linkActivated, this,
             [this](const QString& link) { console_.context().platform().openUrl(QUrl(link)); });
     auto* clockCaption = ui::label(info, QStringLiteral("校对系统时间："), {cx, 60, 96, h});
-    clock_ = valueLabel(info, QStringLiteral("clockLabel"), QString(), {vx, 60, vw, h}, clockCaption);
+    clock_ = ui::valueLabel(info, QStringLiteral("clockLabel"), QString(), {vx, 60, vw, h}, clockCaption->text());
     auto* registeredCaption = ui::label(info, QStringLiteral("账号注册时间："), {cx, 94, 96, h});
-    registered_ = valueLabel(info, QStringLiteral("registeredLabel"), QString(), {vx, 94, vw, h}, registeredCaption);
+    registered_ = ui::valueLabel(info, QStringLiteral("registeredLabel"), QString(), {vx, 94, vw, h}, registeredCaption->text());
     auto* thisCaption = ui::label(info, QStringLiteral("本次登陆IP："), {cx, 128, 96, h});
-    thisAddress_ = valueLabel(info, QStringLiteral("thisAddressLabel"), QString(), {vx, 128, vw, h}, thisCaption);
+    thisAddress_ = ui::valueLabel(info, QStringLiteral("thisAddressLabel"), QString(), {vx, 128, vw, h}, thisCaption->text());
     auto* lastCaption = ui::label(info, QStringLiteral("上次登陆IP："), {cx, 162, 96, h});
-    lastAddress_ = valueLabel(info, QStringLiteral("lastAddressLabel"), QStringLiteral("尚无任何记录..."), {vx, 162, vw, h},
-                              lastCaption);
+    lastAddress_ = ui::valueLabel(info, QStringLiteral("lastAddressLabel"), QStringLiteral("尚无任何记录..."),
+                                  {vx, 162, vw, h}, lastCaption->text());
     auto* changePassword = ui::button(info, QStringLiteral("changePasswordButton"), QStringLiteral("修改密码"), {14, 214, 92, 32});
     auto* changeDatabase = ui::button(info, QStringLiteral("changeDatabaseButton"), QStringLiteral("改数据库"), {118, 214, 92, 32});
     auto* contact = ui::button(info, QStringLiteral("contactButton"), QStringLiteral("联系作者"), {222, 214, 92, 32});
@@ -156,20 +146,12 @@ void AdminMainWindow::randomSkinOff()
 void AdminMainWindow::closeEvent(QCloseEvent* event)
 {
     ProgramContext& context = console_.context();
-    if (context.ending()) {
-        event->accept();
-        return;
-    }
-    if (!MessageBox::ask(QStringLiteral("是否退出程序？"))) {
-        event->ignore();
-        return;
-    }
-    if (const auto name = context.marker().readName())
-        context.connection().execute(Statement("update `user` set `nowip`=? where `username`=?",
-                                               {context.platform().machineAddress(), *name}));
-    MessageBox::show(QStringLiteral("欢迎您再次使用!！"), MessageBox::kKindTitle);
-    event->accept();
-    context.endProgram();
+    ui::askToExit(context, event, [&context] {
+        if (const auto name = context.marker().readName())
+            context.connection().execute(Statement("update `user` set `nowip`=? where `username`=?",
+                                                   {context.platform().machineAddress(), *name}));
+        MessageBox::show(QStringLiteral("欢迎您再次使用!！"), MessageBox::kKindTitle);
+    });
 }
 
 }  // namespace kav

@@ -2,11 +2,9 @@
 
 #include "AdminLoginWindow.h"
 #include "Console.h"
-#include "common/Accounts.h"
 #include "common/ChatLink.h"
 #include "common/ProgramContext.h"
-#include "common/Text.h"
-#include "common/ui/InputCheck.h"
+#include "common/ui/Forms.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/Pause.h"
 #include "common/ui/Widgets.h"
@@ -20,10 +18,8 @@ AdminSetupWindow::AdminSetupWindow(Console& console, QWidget* parent) : QDialog(
     setObjectName(QStringLiteral("AdminSetupWindow"));
     setWindowTitle(QStringLiteral("配置管理 - BY:Orvane"));
     setFixedSize(262, 210);
-    auto row = [&](int index, const QString& caption, const QString& name, bool password) {
-        const int y = 14 + index * 34;
-        auto* l = ui::label(this, caption, {10, y, 70, 24});
-        return ui::lineEdit(this, name, {80, y, 168, 24}, l, password);
+    auto row = [this](int index, const QString& caption, const QString& name, bool password) {
+        return ui::formRow(this, {}, index, caption, name, password);
     };
     name_ = row(0, QStringLiteral("管理账号："), QStringLiteral("nameLineEdit"), false);
     password_ = row(1, QStringLiteral("管理密码："), QStringLiteral("passwordLineEdit"), true);
@@ -40,31 +36,10 @@ AdminSetupWindow::AdminSetupWindow(Console& console, QWidget* parent) : QDialog(
 
 void AdminSetupWindow::setUp()
 {
-    const QString name = name_->text(), password = password_->text(), confirmation = confirmation_->text(),
-                  security = security_->text();
-    if (!ui::acceptTypedText({name, password, confirmation, security}))
+    if (!ui::createAccountFromForm(console_.context(), name_->text(), password_->text(), confirmation_->text(),
+                                   security_->text(), schema::MemberLevel::Administrator,
+                                   QStringLiteral("注册失败，请联系作者！")))
         return;
-    const QString refusal = accounts::checkNewCredentials(name, password, confirmation, security);
-    if (!refusal.isEmpty()) {
-        MessageBox::show(refusal);
-        return;
-    }
-    ProgramContext& context = console_.context();
-    StoreConnection& connection = context.connection();
-    connection.connect(context.settings());  // the program connection from now on
-    connection.setNamesGbk();
-    const QString address = context.platform().machineAddress();
-    switch (accounts::createAccount(connection, name, password, security, schema::MemberLevel::Administrator, address,
-                                    text::dateText(context.now()))) {
-    case accounts::CreateOutcome::NameTaken:
-        MessageBox::show(accounts::kNameTaken);
-        return;
-    case accounts::CreateOutcome::Failed:
-        MessageBox::show(QStringLiteral("注册失败，请联系作者！"));
-        return;
-    case accounts::CreateOutcome::Created:
-        break;
-    }
     MessageBox::show(QStringLiteral("配置管理员成功！"));
     done_ = true;
     close();

@@ -1,7 +1,7 @@
 #include "AdminStartup.h"
 
 #include "common/ProgramContext.h"
-#include "common/settings/SettingsFile.h"
+#include "common/ui/Forms.h"
 #include "common/skins/SkinLoader.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/VersionCheck.h"
@@ -12,16 +12,8 @@ bool AdminStartup::run(ProgramContext& context, QWidget* loginWindow) const
 {
     skins::attachSkin(skins::chooseConsoleSkin(context.platform()));
 
-    const QString settingsPath = context.programFile(settings::kFileName);
-    const auto read = settings::read(settingsPath);
-    if (!read) {
-        MessageBox::show(QStringLiteral("系统文件缺失!"), MessageBox::kSystemTitle, MessageBox::Stop);
-        context.endProgram();
+    if (!ui::loadProgramSettings(context, QStringLiteral("系统文件缺失!")))
         return false;
-    }
-    Platform::setAttributes(context.programFile(settings::kLockFileName), AttrHidden | AttrSystem);
-    Platform::setAttributes(settingsPath, AttrHidden | AttrSystem);
-    context.settings() = *read;
 
     // The program connection; a failure is not reported here (the login says it).
     context.connection().connect(context.settings());

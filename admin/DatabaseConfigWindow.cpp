@@ -18,11 +18,9 @@ DatabaseConfigWindow::DatabaseConfigWindow(Console& console, QWidget* parent) : 
     setWindowTitle(QStringLiteral("配置数据库"));
     setFixedSize(218, 232);
 
-    const int labelX = 10, editX = 82, editW = 124, rowH = 24;
-    auto row = [&](int index, const QString& caption, const QString& name, bool password = false) {
-        const int y = 14 + index * 34;
-        auto* l = ui::label(this, caption, {labelX, y, 70, rowH});
-        return ui::lineEdit(this, name, {editX, y, editW, rowH}, l, password);
+    const ui::FormColumn column{10, 82, 124, 14};
+    auto row = [&](int index, const QString& caption, const QString& name) {
+        return ui::formRow(this, column, index, caption, name);
     };
     ip_ = row(0, QStringLiteral("数据库ip："), QStringLiteral("ipLineEdit"));
     user_ = row(1, QStringLiteral("用户账号："), QStringLiteral("userLineEdit"));

@@ -3,7 +3,7 @@
 #include "Console.h"
 #include "common/ProgramContext.h"
 #include "common/SchemaSetup.h"
-#include "common/settings/SettingsFile.h"
+#include "common/ui/Forms.h"
 #include "common/ui/MessageBox.h"
 
 #include <QGroupBox>
@@ -58,16 +58,8 @@ QString SchemaImportWindow::fullSuccessText()
 bool SchemaImportWindow::runImport()
 {
     ProgramContext& context = console_.context();
-    const QString path = context.programFile(settings::kFileName);
-    const auto read = settings::read(path);
-    if (!read) {
-        MessageBox::show(QStringLiteral("系统文件缺失!"), MessageBox::kSystemTitle, MessageBox::Stop);
-        context.endProgram();
+    if (!ui::loadProgramSettings(context, QStringLiteral("系统文件缺失!")))
         return false;
-    }
-    Platform::setAttributes(context.programFile(settings::kLockFileName), AttrHidden | AttrSystem);
-    Platform::setAttributes(path, AttrHidden | AttrSystem);
-    context.settings() = *read;
     StoreConnection& connection = context.connection();
     connection.connect(context.settings());  // the program connection from now on
 

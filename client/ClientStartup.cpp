@@ -1,7 +1,7 @@
 #include "ClientStartup.h"
 
 #include "common/ProgramContext.h"
-#include "common/settings/SettingsFile.h"
+#include "common/ui/Forms.h"
 #include "common/skins/SkinLoader.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/VersionCheck.h"
@@ -12,17 +12,8 @@ bool ClientStartup::run(ProgramContext& context, QWidget* loginWindow)
 {
     skins::attachSkin(skins::kDefaultSkin);
 
-    const QString settingsPath = context.programFile(settings::kFileName);
-    const auto read = settings::read(settingsPath);
-    if (!read) {
-        MessageBox::show(QStringLiteral("很抱歉，某文件缺失无法使用，请联系管理修正...！"), MessageBox::kSystemTitle,
-                         MessageBox::Stop);
-        context.endProgram();
+    if (!ui::loadProgramSettings(context, QStringLiteral("很抱歉，某文件缺失无法使用，请联系管理修正...！")))
         return false;
-    }
-    Platform::setAttributes(context.programFile(settings::kLockFileName), AttrHidden | AttrSystem);
-    Platform::setAttributes(settingsPath, AttrHidden | AttrSystem);
-    context.settings() = *read;
 
     // Only proves the server is reachable; each login opens its own connection.
     StoreConnection probe;

@@ -5,6 +5,7 @@
 #include "common/ProgramContext.h"
 #include "common/Schema.h"
 #include "common/Text.h"
+#include "common/ui/Forms.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/Widgets.h"
 
@@ -16,16 +17,6 @@
 
 namespace kav {
 
-namespace {
-QLabel* valueLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                   const QString& caption)
-{
-    auto* l = ui::label(parent, text, geometry);
-    l->setObjectName(name);
-    l->setAccessibleName(caption);
-    return l;
-}
-}  // namespace
 
 GoodsAreaWindow::GoodsAreaWindow(Client& client, QWidget* parent) : QWidget(parent), client_(client)
 {
@@ -53,19 +44,19 @@ GoodsAreaWindow::GoodsAreaWindow(Client& client, QWidget* parent) : QWidget(pare
     auto* mine = new QGroupBox(QStringLiteral("我的信息"), this);
     mine->setGeometry(640, 6, 239, 248);
     ui::label(mine, QStringLiteral("我的余额："), {11, 34, 88, 24}, false);
-    balance_ = valueLabel(mine, QStringLiteral("balanceLabel"), QStringLiteral("更新中..."), {87, 29, 59, 36},
+    balance_ = ui::valueLabel(mine, QStringLiteral("balanceLabel"), QStringLiteral("更新中..."), {87, 29, 59, 36},
                           QStringLiteral("我的余额："));
     auto* topUp = ui::button(mine, QStringLiteral("topUpButton"), QStringLiteral("余额充值"), {149, 30, 79, 29});
     auto* raise = ui::button(mine, QStringLiteral("raiseLevelButton"), QStringLiteral("提升等级"), {149, 71, 79, 29});
-    address_ = valueLabel(mine, QStringLiteral("addressLabel"), QString(), {86, 111, 168, 36}, QStringLiteral("登陆 I P："));
+    address_ = ui::valueLabel(mine, QStringLiteral("addressLabel"), QString(), {86, 111, 168, 36}, QStringLiteral("登陆 I P："));
     auto* changePassword = ui::button(mine, QStringLiteral("changePasswordButton"), QStringLiteral("修改密码"), {14, 200, 61, 32});
 
     ui::label(this, QStringLiteral("我的级别："), {651, 83, 88, 24}, false);
-    level_ = valueLabel(this, QStringLiteral("levelLabel"), QStringLiteral("更新中..."), {728, 77, 57, 36},
+    level_ = ui::valueLabel(this, QStringLiteral("levelLabel"), QStringLiteral("更新中..."), {728, 77, 57, 36},
                         QStringLiteral("我的级别："));
     ui::label(this, QStringLiteral("登陆 I P："), {651, 123, 74, 24}, false);
     ui::label(this, QStringLiteral("登陆时间："), {651, 169, 74, 24}, false);
-    time_ = valueLabel(this, QStringLiteral("timeLabel"), QString(), {727, 165, 173, 36}, QStringLiteral("登陆时间："));
+    time_ = ui::valueLabel(this, QStringLiteral("timeLabel"), QString(), {727, 165, 173, 36}, QStringLiteral("登陆时间："));
     auto* switchAccount = ui::button(this, QStringLiteral("switchAccountButton"), QStringLiteral("换号登陆"), {730, 206, 61, 32});
     auto* quit = ui::button(this, QStringLiteral("quitButton"), QStringLiteral("退出程序"), {806, 206, 61, 32});
 
@@ -231,18 +222,11 @@ void GoodsAreaWindow::contactAdministrator()
 
 void GoodsAreaWindow::closeEvent(QCloseEvent* event)
 {
-    ProgramContext& context = client_.context();
-    if (context.ending() || !isVisible()) {
+    if (!isVisible()) {  // already left by "换号登陆"
         event->accept();
         return;
     }
-    if (!MessageBox::ask(QStringLiteral("是否退出程序？"))) {
-        event->ignore();
-        return;
-    }
-    MessageBox::show(QStringLiteral("欢迎您再次使用！"));
-    event->accept();
-    context.endProgram();
+    ui::askToExit(client_.context(), event, [] { MessageBox::show(QStringLiteral("欢迎您再次使用！")); });
 }
 
 }  // namespace kav

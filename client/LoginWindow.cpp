@@ -3,6 +3,7 @@
 #include "common/Credentials.h"
 #include "common/ProgramContext.h"
 #include "common/Text.h"
+#include "common/ui/Forms.h"
 #include "common/ui/InputCheck.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/Widgets.h"
@@ -107,17 +108,7 @@ void LoginWindow::contactAdministrator()
 
 void LoginWindow::closeEvent(QCloseEvent* event)
 {
-    if (context_.ending()) {
-        event->accept();
-        return;
-    }
-    if (!MessageBox::ask(QStringLiteral("是否退出程序？"))) {
-        event->ignore();
-        return;
-    }
-    MessageBox::show(QStringLiteral("欢迎您再次使用！"));
-    event->accept();
-    context_.endProgram();
+    ui::askToExit(context_, event, [] { MessageBox::show(QStringLiteral("欢迎您再次使用！")); });
 }
 
 }  // namespace kav

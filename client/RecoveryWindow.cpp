@@ -1,9 +1,8 @@
 #include "RecoveryWindow.h"
 
 #include "Client.h"
-#include "common/Accounts.h"
 #include "common/ProgramContext.h"
-#include "common/ui/InputCheck.h"
+#include "common/ui/Forms.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/Pause.h"
 #include "common/ui/Widgets.h"
@@ -45,28 +44,15 @@ RecoveryWindow::RecoveryWindow(Client& client, Mode mode, QWidget* parent)
 
 void RecoveryWindow::changePassword()
 {
-    const QString account = account_->text(), password = password_->text(), confirmation = confirmation_->text(),
-                  security = security_->text();
-    if (!ui::acceptTypedText({account, password, confirmation, security}))
-        return;
-    const QString refusal = accounts::checkPasswordChange(account, password, confirmation, security, true);
-    if (!refusal.isEmpty()) {
-        MessageBox::show(refusal);
-        return;
-    }
     ProgramContext& context = client_.context();
     StoreConnection& connection = context.connection();
-    if (mode_ == Mode::FromLogin)
-        connection.connect(context.settings());  // the program connection from now on
-    switch (accounts::changePassword(connection, account, password, security)) {
-    case accounts::ChangeOutcome::NotFound:
-        MessageBox::show(accounts::kNoSuchAccount, MessageBox::kSystemTitle, MessageBox::Stop);
+    auto connectAnew = [&] {
+        if (mode_ == Mode::FromLogin)
+            connection.connect(context.settings());  // the program connection from now on
+    };
+    if (!ui::changePasswordFromForm(connection, account_->text(), password_->text(), confirmation_->text(),
+                                    security_->text(), true, connectAnew))
         return;
-    case accounts::ChangeOutcome::Failed:
-        return;  // the update was refused; the window stays as it is
-    case accounts::ChangeOutcome::Changed:
-        break;
-    }
     if (mode_ == Mode::FromLogin) {
         MessageBox::show(QStringLiteral("恭喜你找回成功,请用新密码登陆！"));
         cancel();
@@ -92,20 +78,16 @@ void RecoveryWindow::cancel()
 
 void RecoveryWindow::closeEvent(QCloseEvent* event)
 {
-    ProgramContext& context = client_.context();
-    if (leaving_ || context.ending()) {
+    if (leaving_) {
         event->accept();
         return;
     }
-    if (!MessageBox::ask(QStringLiteral("是否退出程序？"))) {
-        event->ignore();
-        return;
-    }
-    MessageBox::show(QStringLiteral("欢迎您再次使用！"));
-    if (mode_ == Mode::FromLogin)
-        context.marker().remove();
-    event->accept();
-    context.endProgram();
+    ProgramContext& context = client_.context();
+    ui::askToExit(context, event, [this, &context] {
+        MessageBox::show(QStringLiteral("欢迎您再次使用！"));
+        if (mode_ == Mode::FromLogin)
+            context.marker().remove();
+    });
 }
 
 }  // namespace kav

@@ -1,11 +1,9 @@
 #include "RegistrationWindow.h"
 
 #include "Client.h"
-#include "common/Accounts.h"
 #include "common/ProgramContext.h"
-#include "common/Text.h"
 #include "common/ui/ControlStyle.h"
-#include "common/ui/InputCheck.h"
+#include "common/ui/Forms.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/Pause.h"
 #include "common/ui/Widgets.h"
@@ -41,30 +39,10 @@ RegistrationWindow::RegistrationWindow(Client& client, QWidget* parent) : QWidge
 
 void RegistrationWindow::registerAccount()
 {
-    const QString account = account_->text(), password = password_->text(), confirmation = confirmation_->text(),
-                  security = security_->text();
-    if (!ui::acceptTypedText({account, password, confirmation, security}))
+    if (!ui::createAccountFromForm(client_.context(), account_->text(), password_->text(), confirmation_->text(),
+                                   security_->text(), schema::MemberLevel::Ordinary,
+                                   QStringLiteral("注册失败，请联系管理员！")))
         return;
-    const QString refusal = accounts::checkNewCredentials(account, password, confirmation, security);
-    if (!refusal.isEmpty()) {
-        MessageBox::show(refusal);
-        return;
-    }
-    ProgramContext& context = client_.context();
-    StoreConnection& connection = context.connection();
-    connection.connect(context.settings());  // the program connection from now on
-    connection.setNamesGbk();
-    switch (accounts::createAccount(connection, account, password, security, schema::MemberLevel::Ordinary,
-                                    context.platform().machineAddress(), text::dateText(context.now()))) {
-    case accounts::CreateOutcome::NameTaken:
-        MessageBox::show(accounts::kNameTaken);
-        return;
-    case accounts::CreateOutcome::Failed:
-        MessageBox::show(QStringLiteral("注册失败，请联系管理员！"));
-        return;
-    case accounts::CreateOutcome::Created:
-        break;
-    }
     MessageBox::show(QStringLiteral("注册成功"));
     backToLogin();
 }
@@ -81,19 +59,15 @@ void RegistrationWindow::backToLogin()
 
 void RegistrationWindow::closeEvent(QCloseEvent* event)
 {
-    ProgramContext& context = client_.context();
-    if (leaving_ || context.ending()) {
+    if (leaving_) {
         event->accept();
         return;
     }
-    if (!MessageBox::ask(QStringLiteral("是否退出程序？"))) {
-        event->ignore();
-        return;
-    }
-    MessageBox::show(QStringLiteral("欢迎您再次使用！"));
-    context.marker().remove();
-    event->accept();
-    context.endProgram();
+    ProgramContext& context = client_.context();
+    ui::askToExit(context, event, [&context] {
+        MessageBox::show(QStringLiteral("欢迎您再次使用！"));
+        context.marker().remove();
+    });
 }
 
 }  // namespace kav

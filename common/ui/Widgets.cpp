@@ -11,6 +11,23 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool 
     return l;
 }
 
+QLabel* valueLabel(QWidget* parent, const QString& objectName, const QString& text, const QRect& geometry,
+                   const QString& caption)
+{
+    auto* l = label(parent, text, geometry);
+    l->setObjectName(objectName);
+    l->setAccessibleName(caption);
+    return l;
+}
+
+QLineEdit* formRow(QWidget* parent, const FormColumn& column, int row, const QString& caption,
+                   const QString& objectName, bool password)
+{
+    const int y = column.top + row * 34;
+    auto* l = label(parent, caption, {column.captionX, y, column.editX - column.captionX, 24});
+    return lineEdit(parent, objectName, {column.editX, y, column.editWidth, 24}, l, password);
+}
+
 void maskAsPassword(QLineEdit* edit)
 {
     edit->setEchoMode(QLineEdit::Password);

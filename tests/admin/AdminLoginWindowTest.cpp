@@ -12,8 +12,9 @@ using namespace kav;
 using test::Box;
 
 namespace {
-const QString kSystem = QStringLiteral("系统提示");
-const QString kDefault = QStringLiteral("信息：");
+const QString& kSystem = test::kSystemTitle;
+const QString& kKind = test::kKindTitle;
+const QString& kDefault = test::kDefaultTitle;
 }
 
 class AdminLoginTest : public test::WindowTest {

@@ -17,9 +17,9 @@ using namespace kav;
 using test::Box;
 
 namespace {
-const QString kSystem = QStringLiteral("系统提示");
-const QString kKind = QStringLiteral("温馨提示");
-const QString kDefault = QStringLiteral("信息：");
+const QString& kSystem = test::kSystemTitle;
+const QString& kKind = test::kKindTitle;
+const QString& kDefault = test::kDefaultTitle;
 const QString kAddressWarning = QStringLiteral("亲，您本次的IP与上次的IP有所波动哦~若非您本人操作，请尽快修改密码！");
 }  // namespace
 

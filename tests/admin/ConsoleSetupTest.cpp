@@ -17,9 +17,9 @@ using namespace kav;
 using test::Box;
 
 namespace {
-const QString kSystem = QStringLiteral("系统提示");
-const QString kKind = QStringLiteral("温馨提示");
-const QString kDefault = QStringLiteral("信息：");
+const QString& kSystem = test::kSystemTitle;
+const QString& kKind = test::kKindTitle;
+const QString& kDefault = test::kDefaultTitle;
 const QString kAskAdmin = QStringLiteral("是否配置管理员？只有配置管理员才能使用哦~");
 }  // namespace
 
@@ -46,11 +46,6 @@ protected:
             names << QString::fromLatin1(s.table);
         names.sort();
         return names;
-    }
-    void fill(QWidget* w, const QList<QPair<const char*, QString>>& fields)
-    {
-        for (const auto& [name, value] : fields)
-            test::typeInto(test::child<QLineEdit>(w, QString::fromLatin1(name)), value);
     }
     Console console{context};
 };
@@ -129,7 +124,7 @@ TEST_F(ConsoleSetupTest, BadInputIsRefusedAndChangesNothing)
     };
     for (const auto& [fields, box] : cases) {
         boxes.clear();
-        fill(&window, fields);
+        test::fill(&window, fields);
         test::click(test::child<QPushButton>(&window, QStringLiteral("configureButton")));
         EXPECT_EQ(boxes.boxes(), QList<Box>{box});
     }
@@ -140,7 +135,7 @@ TEST_F(ConsoleSetupTest, AFailedTestConnectionLeavesTheNewSettingsSaved)
 {
     DatabaseConfigWindow window(console);
     const ConnectionSettings dead = test::TestDatabase::unreachable();
-    fill(&window, {{"ipLineEdit", dead.ip}, {"userLineEdit", dead.username}, {"databaseLineEdit", QString()},
+    test::fill(&window, {{"ipLineEdit", dead.ip}, {"userLineEdit", dead.username}, {"databaseLineEdit", QString()},
                    {"passwordLineEdit", QString()}, {"portLineEdit", QStringLiteral(" 9")}});
     test::click(test::child<QPushButton>(&window, QStringLiteral("configureButton")));
     EXPECT_EQ(boxes.boxes(), (QList<Box>{{QStringLiteral("写入权限成功！等待初始化数据库信息......！"), kDefault, 0},
@@ -163,14 +158,14 @@ TEST_F(ConsoleSetupTest, FromAnEmptyDatabaseToALoginWindowWithoutTouchingSql)
     console.openConfiguration(false);
     DatabaseConfigWindow* config = console.configurationWindow();
     ASSERT_NE(config, nullptr);
-    fill(config, {{"ipLineEdit", s.ip}, {"userLineEdit", s.username}, {"databaseLineEdit", s.mysqlname},
+    test::fill(config, {{"ipLineEdit", s.ip}, {"userLineEdit", s.username}, {"databaseLineEdit", s.mysqlname},
                   {"passwordLineEdit", s.pass}, {"portLineEdit", QString::number(s.port)}});
 
     bool setupSeen = false;
     test::whenModal<AdminSetupWindow>([&](AdminSetupWindow* setup) {
         setupSeen = true;
         EXPECT_FALSE(console.loginWindow().isVisible());
-        fill(setup, {{"nameLineEdit", QStringLiteral("店长admin")}, {"passwordLineEdit", QStringLiteral("pass1234")},
+        test::fill(setup, {{"nameLineEdit", QStringLiteral("店长admin")}, {"passwordLineEdit", QStringLiteral("pass1234")},
                      {"confirmationLineEdit", QStringLiteral("pass1234")}, {"securityLineEdit", QStringLiteral("safe5678")}});
         test::click(test::child<QPushButton>(setup, QStringLiteral("setupButton")));
     }, 8000);
@@ -337,7 +332,7 @@ TEST_F(ConsoleSetupTest, SetupChecksInOrderAndRefusesTakenNames)
     };
     for (const auto& c : cases) {
         boxes.clear();
-        fill(&setup, {{"nameLineEdit", QString::fromUtf8(c.name)}, {"passwordLineEdit", QString::fromUtf8(c.password)},
+        test::fill(&setup, {{"nameLineEdit", QString::fromUtf8(c.name)}, {"passwordLineEdit", QString::fromUtf8(c.password)},
                       {"confirmationLineEdit", QString::fromUtf8(c.confirmation)},
                       {"securityLineEdit", QString::fromUtf8(c.security)}});
         test::click(test::child<QPushButton>(&setup, QStringLiteral("setupButton")));

@@ -16,24 +16,20 @@ using namespace kav;
 using test::Box;
 
 namespace {
-const QString kSystem = QStringLiteral("系统提示");
-const QString kDefault = QStringLiteral("信息：");
+const QString& kSystem = test::kSystemTitle;
+const QString& kKind = test::kKindTitle;
+const QString& kDefault = test::kDefaultTitle;
 }  // namespace
 
 class ClientAccountsTest : public test::WindowTest {
 protected:
     ClientAccountsTest() { context.settings() = db.settings(); }
-    void fill(QWidget* w, const QList<QPair<const char*, QString>>& fields)
-    {
-        for (const auto& [name, value] : fields)
-            test::typeInto(test::child<QLineEdit>(w, QString::fromLatin1(name)), value);
-    }
     void registerWith(const QString& account, const QString& password, const QString& confirmation,
                       const QString& security)
     {
         RegistrationWindow* w = client.registrationWindow();
         ASSERT_NE(w, nullptr);
-        fill(w, {{"accountLineEdit", account}, {"passwordLineEdit", password}, {"confirmationLineEdit", confirmation},
+        test::fill(w, {{"accountLineEdit", account}, {"passwordLineEdit", password}, {"confirmationLineEdit", confirmation},
                  {"securityLineEdit", security}});
         test::click(test::child<QPushButton>(w, QStringLiteral("registerButton")));
     }
@@ -42,7 +38,7 @@ protected:
     {
         RecoveryWindow* w = client.recoveryWindow();
         ASSERT_NE(w, nullptr);
-        fill(w, {{"accountLineEdit", account}, {"newPasswordLineEdit", password},
+        test::fill(w, {{"accountLineEdit", account}, {"newPasswordLineEdit", password},
                  {"confirmationLineEdit", confirmation}, {"securityLineEdit", security}});
         test::click(test::child<QPushButton>(w, QStringLiteral("changeButton")));
     }

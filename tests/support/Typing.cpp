@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace kav::test {
 
@@ -22,6 +23,18 @@ void typeInto(QLineEdit* edit, const QString& text)
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(edit, &event);
+}
+
+void fill(QWidget* window, const QList<QPair<const char*, QString>>& fields)
+{
+    for (const auto& [name, value] : fields) {
+        auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(name));
+        if (!edit) {
+            ADD_FAILURE() << "no edit box " << name;
+            continue;
+        }
+        typeInto(edit, value);
+    }
 }
 
 void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }

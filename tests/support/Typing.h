@@ -1,4 +1,6 @@
 #pragma once
+#include <QList>
+#include <QPair>
 #include <QString>
 
 class QWidget;
@@ -10,6 +12,8 @@ namespace kav::test {
 // text, an input method commit for Chinese or emoji (key clicks cannot
 // carry those). Replaces what the box held.
 void typeInto(QLineEdit* edit, const QString& text);
+// Types into several edit boxes of a window, found by object name.
+void fill(QWidget* window, const QList<QPair<const char*, QString>>& fields);
 void click(QWidget* button);
 // A child widget by object name; fails the test when missing.
 template <class T>

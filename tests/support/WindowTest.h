@@ -12,6 +12,10 @@
 
 namespace kav::test {
 
+inline const QString kSystemTitle = QStringLiteral("系统提示");
+inline const QString kKindTitle = QStringLiteral("温馨提示");
+inline const QString kDefaultTitle = QStringLiteral("信息：");
+
 // A program on a temporary directory with connfig.mdb pointing at a fresh
 // test database holding the shop's tables, scripted message boxes, and the
 // program's end recorded instead of carried out.
