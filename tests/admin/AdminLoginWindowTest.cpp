@@ -2,6 +2,7 @@
 #include "admin/AdminStartup.h"
 #include "common/Credentials.h"
 #include "common/Text.h"
+#include "common/skins/SkinLoader.h"
 #include "tests/support/WindowTest.h"
 
 #include <QFile>
@@ -67,6 +68,17 @@ TEST_F(AdminLoginTest, StartupOpensTheConfigurationOnlyWhenASettingIsEmpty)
         EXPECT_EQ(configurationOpened, 1);
     }
     EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
+TEST_F(AdminLoginTest, StartupWearsTheRandomSkinOnlyWhenTheFlagSaysSo)
+{
+    ASSERT_TRUE(start());
+    EXPECT_EQ(skins::attachedSkin(), 90);
+    ASSERT_TRUE(Platform::writeFile(platform.programFile(QStringLiteral("file.txt")), "1"));
+    platform.ticks = 987654;
+    ASSERT_TRUE(start());
+    EXPECT_EQ(skins::attachedSkin(), skins::chooseConsoleSkin(platform));
+    EXPECT_FALSE(QFile::exists(platform.programFile(QStringLiteral("SkinH_EL.dll")))) << "no engine file here";
 }
 
 TEST_F(AdminLoginTest, StartupAgainstAStoppedServerSaysNothingAndTheLoginSaysTheConnectionFailed)

@@ -209,6 +209,23 @@ TEST_F(ConsoleSetupTest, FromAnEmptyDatabaseToALoginWindowWithoutTouchingSql)
     EXPECT_TRUE(console.loginWindow().isVisible());
 }
 
+TEST_F(ConsoleSetupTest, AnEmptySettingAtStartUpOpensTheConfigurationAsADialog)
+{
+    ConnectionSettings s = db.settings();
+    s.pass.clear();
+    ASSERT_TRUE(settings::update(platform.programFile(settings::kFileName), s));
+    boxes.answers({false, false, true});
+    bool shown = false;
+    test::whenModal<DatabaseConfigWindow>([&](DatabaseConfigWindow* w) {
+        shown = true;
+        EXPECT_FALSE(console.loginWindow().isVisible());
+        w->close();  // the close box asks nothing
+    });
+    EXPECT_TRUE(console.start());
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(console.loginWindow().isVisible());
+}
+
 // ------------------------------------------------------------------- import
 
 class ImportTest : public ConsoleSetupTest {

@@ -2,6 +2,7 @@
 #include "client/LoginWindow.h"
 #include "common/Credentials.h"
 #include "common/Text.h"
+#include "common/skins/SkinLoader.h"
 #include "common/ui/InputCheck.h"
 #include "tests/support/WindowTest.h"
 
@@ -66,6 +67,7 @@ TEST_F(ClientLoginTest, StartupReadsTheSettingsAndHidesTheFile)
     EXPECT_TRUE(boxes.boxes().isEmpty());
     EXPECT_EQ(context.settings(), db.settings());
     EXPECT_EQ(Platform::attributes(platform.programFile(settings::kFileName)), unsigned(AttrHidden | AttrSystem));
+    EXPECT_EQ(skins::attachedSkin(), 90);  // the client always wears 90
     EXPECT_EQ(window.windowTitle(), QStringLiteral("用户登录"));
     EXPECT_EQ(window.size(), QSize(346, 168));
     saveScreenshot(&window, QStringLiteral("client-login"));
