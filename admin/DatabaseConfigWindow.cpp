@@ -146,7 +146,7 @@ void DatabaseConfigWindow::configure()
         context.endProgram();
         return;
     }
-    settings::update(path, wanted);
+    settings::create(path, wanted);  // the file was just read: rewrite it whole
     MessageBox::show(QStringLiteral("写入权限成功！等待初始化数据库信息......！"));
 
     // Read back what the file now holds: that is what both programs will use.

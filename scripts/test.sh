@@ -7,7 +7,9 @@ bash scripts/install-deps.sh
 bash scripts/build.sh
 
 dbdir=$(mktemp -d /tmp/kavello-testdb.XXXXXX)
-port=${KAVELLO_TEST_DB_PORT:-3317}
+# A free loopback port unless one is given.
+free_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
+port=${KAVELLO_TEST_DB_PORT:-$(free_port)}
 rootpw="kavello-test"
 cleanup() { bash scripts/db.sh stop "$dbdir" || true; rm -rf "$dbdir"; }
 trap cleanup EXIT
